@@ -1,0 +1,13 @@
+// zorvane-sim: the prize-draw commands without the window.
+#include <cstdio>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "action_script.h"
+#include "cli.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  return RunCommandLine(args, stdout, stderr);
+}
