@@ -96,6 +96,7 @@ std::string CumulativePath(const std::vector<CostChance>& costs, const Panel& p)
   std::string path = "M" + Number(p.X(0)) + "," + Number(p.Y(0));
   double sum = 0;
   for (const CostChance& c : costs) {
+    if (static_cast<double>(c.points) / kPointsPerYuan > p.xMax) break;
     const double x = p.X(static_cast<double>(c.points) / kPointsPerYuan);
     path += " L" + Number(x) + "," + Number(p.Y(sum));
     sum += c.chance;
@@ -108,11 +109,19 @@ std::string CumulativePath(const std::vector<CostChance>& costs, const Panel& p)
 }  // namespace
 
 std::string CostPlotSvg(const std::string& title, const std::vector<CostSeries>& series) {
+  // The x axis ends where 99.9 % of every series lies: the last thousandth
+  // (up to the guarantee) would squeeze the rest into a corner.
   int64_t maxPoints = kBinPoints;
+  int64_t largest = 0;
   double maxBin = 0;
   for (const CostSeries& s : series) {
     for (const auto* costs : {&s.simulated, &s.exact}) {
-      if (!costs->empty()) maxPoints = std::max(maxPoints, costs->back().points);
+      double sum = 0;
+      for (const CostChance& c : *costs) {
+        sum += c.chance;
+        largest = std::max(largest, c.points);
+        if (sum - c.chance < 0.999) maxPoints = std::max(maxPoints, c.points);
+      }
       for (const auto& [bin, chance] : Binned(*costs)) maxBin = std::max(maxBin, chance);
     }
   }
@@ -120,7 +129,8 @@ std::string CostPlotSvg(const std::string& title, const std::vector<CostSeries>&
   const double xStep = TickStep(maxYuan, 10);
   const double xMax = std::ceil((maxYuan + 1) / xStep) * xStep;
   const double binYuan = static_cast<double>(kBinPoints) / kPointsPerYuan;
-  const double yMax = std::max(TickStep(maxBin * 1.1, 5) * std::ceil(maxBin * 1.1 / TickStep(maxBin * 1.1, 5)), 1e-9);
+  const double yMax =
+      std::min(1.0, std::max(TickStep(maxBin * 1.1, 5) * std::ceil(maxBin * 1.1 / TickStep(maxBin * 1.1, 5)), 1e-9));
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(kWidth) + "\" height=\"" + Number(kHeight) +
@@ -155,6 +165,7 @@ std::string CostPlotSvg(const std::string& title, const std::vector<CostSeries>&
     const CostSeries& s = series[i];
     const double width = barWidth / static_cast<double>(series.size());
     for (const auto& [bin, chance] : Binned(s.simulated)) {
+      if (static_cast<double>(bin + 1) * binYuan > xMax) continue;
       const double x = histogram.X(static_cast<double>(bin) * binYuan) + width * static_cast<double>(i);
       svg += "<rect x=\"" + Number(x) + "\" y=\"" + Number(histogram.Y(chance)) + "\" width=\"" + Number(width) +
              "\" height=\"" + Number(histogram.Y(0) - histogram.Y(chance)) + "\" fill=\"" + s.color +
@@ -163,6 +174,7 @@ std::string CostPlotSvg(const std::string& title, const std::vector<CostSeries>&
     if (s.exact.empty()) continue;
     std::string points;
     for (const auto& [bin, chance] : Binned(s.exact)) {
+      if (static_cast<double>(bin + 1) * binYuan > xMax) continue;
       const double x = histogram.X((static_cast<double>(bin) + 0.5) * binYuan);
       points += Number(x) + "," + Number(histogram.Y(chance)) + " ";
       svg += "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(histogram.Y(chance)) + "\" r=\"2.5\" fill=\"" +
@@ -182,8 +194,10 @@ std::string CostPlotSvg(const std::string& title, const std::vector<CostSeries>&
     }
   }
   svg += "<text x=\"" + Number(kLeft) + "\" y=\"" + Number(kHeight - 12) +
-         "\" font-size=\"11\" fill=\"#666\">Simulated: wide pale lines and bars; exact: thin lines and dots "
-         "(guarantee at 361 draws included).</text>\n";
+         "\" font-size=\"11\" fill=\"#666\">" +
+         Escape("Simulated: pale bars and wide pale lines; exact: dots and thin lines. Shown up to " + Number(xMax, "%g") +
+                " yuan; the largest cost is " + Number(static_cast<double>(largest) / kPointsPerYuan, "%g") + " yuan.") +
+         "</text>\n";
   svg += "</svg>\n";
   return svg;
 }
