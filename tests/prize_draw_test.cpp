@@ -29,6 +29,10 @@ TEST(PoolSizesTest, AtTheDrawCountBoundaries) {
       {355, {1, 22, 345, 357, 160, 60, 53}}, {356, {0, 22, 345, 357, 160, 60, 53}},
       {399, {0, 22, 345, 357, 160, 60, 53}}, {400, {-1, 22, 346, 358, 160, 60, 53}},
       {444, {-1, 22, 346, 358, 160, 60, 53}},
+      // The ends of the int32 range, reached only after the counter wraps:
+      // the sizes must come out of plain double arithmetic, without overflow.
+      {2147483647, {-48363685, 1072603, 16722869, 17307926, 7752000, 2925283, 2584000}},
+      {-2147483648, {48363701, -1072559, -16722183, -17307216, -7751682, -2925163, -2583894}},
   };
   for (const auto& c : cases) EXPECT_EQ(PoolSizes(c.drawCount), c.sizes) << "drawCount " << c.drawCount;
 }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any is
 # missing. Idempotent: does nothing (and needs no network) when all are there.
-# Usage: tools/install-deps.sh GROUP...   groups: host
+# Usage: tools/install-deps.sh GROUP...   groups: host fuzz
 set -euo pipefail
 
 declare -A groups=(
   [host]="cmake make g++ googletest libgtest-dev libbenchmark-dev"
+  [fuzz]="clang libclang-rt-14-dev"
 )
 
 wanted=()

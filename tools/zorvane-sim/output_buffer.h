@@ -1,6 +1,6 @@
 #pragma once
 // A large output buffer in front of a FILE*, so that long traces are not
-// slowed down by many small writes. Flushes when full and when destroyed.
+// slowed down by many small writes. Writes out when full and when destroyed.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -10,25 +10,29 @@ class OutputBuffer {
   explicit OutputBuffer(std::FILE* out) : out_(out) { buffer_.reserve(kCapacity); }
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
-  ~OutputBuffer() { Flush(); }
+  ~OutputBuffer() { Finish(); }
 
   OutputBuffer& operator<<(std::string_view text) {
-    buffer_ += text;
-    if (buffer_.size() >= kCapacity) Flush();
+    // Flushing first keeps the buffer at its reserved size.
+    if (buffer_.size() + text.size() > kCapacity) Flush();
+    if (text.size() > kCapacity) {
+      std::fwrite(text.data(), 1, text.size(), out_);
+    } else {
+      buffer_ += text;
+    }
     return *this;
   }
-  OutputBuffer& operator<<(char c) {
-    buffer_ += c;
-    if (buffer_.size() >= kCapacity) Flush();
-    return *this;
-  }
+  OutputBuffer& operator<<(char c) { return *this << std::string_view(&c, 1); }
   void Flush() {
     if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
     buffer_.clear();
-    std::fflush(out_);
   }
-  // False once a write to the stream has failed.
-  bool ok() const { return std::ferror(out_) == 0; }
+  // Writes out what is buffered and the stream's own buffer; false once a
+  // write to the stream has failed.
+  bool Finish() {
+    Flush();
+    return std::fflush(out_) == 0 && std::ferror(out_) == 0;
+  }
 
  private:
   static constexpr std::size_t kCapacity = 1 << 16;

@@ -23,10 +23,7 @@ class TracePrinter final : public HostListObserver {
   void OnAllRowsDeleted(const ListControl&) override { out_ << "reset\n"; }
   void OnMessageBox(const Text& text) override { out_ << "message\t" << GbkToUtf8(text) << '\n'; }
 
-  bool Finish() {
-    out_.Flush();
-    return out_.ok();
-  }
+  bool Finish() { return out_.Finish(); }
 
  private:
   OutputBuffer out_;
