@@ -219,8 +219,7 @@ int OddsCommand(const OddsRequest& request, std::FILE* out, std::FILE* err) {
   }
   OutputBuffer buffer(out);
   buffer << (request.json ? JsonReport(r) : TextReport(r));
-  buffer.Flush();
-  if (!buffer.ok()) {
+  if (!buffer.Finish()) {
     std::fprintf(err, "zorvane-sim: could not write the report\n");
     return 1;
   }

@@ -218,8 +218,7 @@ int StatsCommand(const StatsRequest& request, std::FILE* out, std::FILE* err) {
   }
   OutputBuffer buffer(out);
   buffer << (request.json ? JsonReport(run, request) : TextReport(run));
-  buffer.Flush();
-  if (!buffer.ok()) {
+  if (!buffer.Finish()) {
     std::fprintf(err, "zorvane-sim: could not write the report\n");
     return 1;
   }
