@@ -39,6 +39,7 @@ BENCHMARK(BM_FastDrawPrize)->Arg(1)->Arg(1000000)->Unit(benchmark::kNanosecond);
 // Each scan, for comparison.
 BENCHMARK_CAPTURE(FastDraws, scalar, PoolScan::kScalar)->Arg(1)->Arg(1000000);
 BENCHMARK_CAPTURE(FastDraws, sse2, PoolScan::kSse2)->Arg(1)->Arg(1000000);
+BENCHMARK_CAPTURE(FastDraws, sse41, PoolScan::kSse41)->Arg(1)->Arg(1000000);
 BENCHMARK_CAPTURE(FastDraws, avx2, PoolScan::kAvx2)->Arg(1)->Arg(1000000);
 BENCHMARK_CAPTURE(FastDraws, avx512, PoolScan::kAvx512)->Arg(1)->Arg(1000000);
 

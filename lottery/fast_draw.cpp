@@ -44,6 +44,7 @@ ScanFunction FunctionOf(PoolScan scan) {
   switch (scan) {
 #if defined(ZORVANE_POOL_SCAN_X86)
     case PoolScan::kSse2: return pool_scan::ScanSse2;
+    case PoolScan::kSse41: return pool_scan::ScanSse41;
 #endif
 #if defined(ZORVANE_POOL_SCAN_WIDE)
     case PoolScan::kAvx2: return pool_scan::ScanAvx2;
@@ -54,7 +55,7 @@ ScanFunction FunctionOf(PoolScan scan) {
 }
 
 PoolScan BestPoolScan() {
-  for (PoolScan scan : {PoolScan::kAvx512, PoolScan::kAvx2, PoolScan::kSse2}) {
+  for (PoolScan scan : {PoolScan::kAvx512, PoolScan::kAvx2, PoolScan::kSse41, PoolScan::kSse2}) {
     if (PoolScanSupported(scan)) return scan;
   }
   return PoolScan::kScalar;
@@ -158,6 +159,7 @@ bool PoolScanSupported(PoolScan scan) {
     case PoolScan::kScalar: return true;
 #if defined(ZORVANE_POOL_SCAN_X86)
     case PoolScan::kSse2: return true;  // part of x86-64
+    case PoolScan::kSse41: __builtin_cpu_init(); return __builtin_cpu_supports("sse4.1");
 #endif
 #if defined(ZORVANE_POOL_SCAN_WIDE)
     case PoolScan::kAvx2: __builtin_cpu_init(); return __builtin_cpu_supports("avx2");
@@ -181,6 +183,7 @@ const char* PoolScanName(PoolScan scan) {
   switch (scan) {
     case PoolScan::kScalar: return "scalar";
     case PoolScan::kSse2: return "sse2";
+    case PoolScan::kSse41: return "sse4.1";
     case PoolScan::kAvx2: return "avx2";
     case PoolScan::kAvx512: return "avx512";
   }

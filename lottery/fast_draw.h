@@ -44,7 +44,7 @@ RandomJump JumpOf(uint64_t steps);
 // The ways of scanning a pool for the final number; the wider ones exist only
 // where the processor has the instructions, and the best of those is chosen
 // when the program starts.
-enum class PoolScan : uint8_t { kScalar, kSse2, kAvx2, kAvx512 };
+enum class PoolScan : uint8_t { kScalar, kSse2, kSse41, kAvx2, kAvx512 };
 bool PoolScanSupported(PoolScan scan);
 PoolScan ActivePoolScan();
 // For tests and benchmarks: use `scan` from now on (on every thread). Returns

@@ -45,6 +45,7 @@ bool ScanScalar(uint32_t state, int64_t count, uint32_t residue);
 #if (defined(__x86_64__) || defined(_M_X64)) && defined(__GNUC__)
 #define ZORVANE_POOL_SCAN_X86 1
 bool ScanSse2(uint32_t state, int64_t count, uint32_t residue);
+bool ScanSse41(uint32_t state, int64_t count, uint32_t residue);
 // Windows x64 only promises a 16-byte aligned stack and GCC spills 32- and
 // 64-byte vectors with aligned moves there, so the wide scans stay off.
 #if !defined(_WIN32)

@@ -27,7 +27,7 @@ struct DrawRecord {
 
 std::vector<PoolScan> SupportedScans() {
   std::vector<PoolScan> scans;
-  for (PoolScan scan : {PoolScan::kScalar, PoolScan::kSse2, PoolScan::kAvx2, PoolScan::kAvx512}) {
+  for (PoolScan scan : {PoolScan::kScalar, PoolScan::kSse2, PoolScan::kSse41, PoolScan::kAvx2, PoolScan::kAvx512}) {
     if (PoolScanSupported(scan)) scans.push_back(scan);
   }
   return scans;
