@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include "action_script.h"
-#include "odds_command.h"
+#include <utility>
+
 #include "replay.h"
-#include "stats_command.h"
 
 namespace {
 
@@ -30,62 +29,63 @@ constexpr std::string_view kUsage =
 
 void Print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
-int UsageError(std::FILE* err, const std::string& problem) {
-  Print(err, "zorvane-sim: " + problem + "\n");
+bool IsHelp(std::string_view word) { return word == "--help" || word == "-h"; }
+
+bool IsHelpOnly(std::span<const std::string_view> words) { return words.size() == 1 && IsHelp(words[0]); }
+
+CommandLine ParseReplay(std::span<const std::string_view> words) {
+  if (IsHelpOnly(words)) return HelpRequest{};
+  if (words.empty()) return UsageProblem{"replay needs at least one action"};
+  const ActionScript script = ParseActionScript(words);
+  if (!script.badWord.empty() || script.actions.empty()) return UsageProblem{"not an action: '" + script.badWord + "'"};
+  return ReplayRequest{script.actions};
+}
+
+template <typename Request>
+CommandLine FromParsed(std::variant<Request, std::string> parsed) {
+  if (auto* problem = std::get_if<std::string>(&parsed)) return UsageProblem{*problem};
+  return std::get<Request>(std::move(parsed));
+}
+
+int Run(const HelpRequest&, std::FILE* out, std::FILE*) {
+  Print(out, kUsage);
+  return kExitOk;
+}
+
+int Run(const ReplayRequest& request, std::FILE* out, std::FILE* err) {
+  if (RunReplay(request.actions, out)) return kExitOk;
+  Print(err, "zorvane-sim: could not write the trace\n");
+  return kExitOutputFailed;
+}
+
+int Run(const StatsRequest& request, std::FILE* out, std::FILE* err) { return StatsCommand(request, out, err); }
+
+int Run(const OddsRequest& request, std::FILE* out, std::FILE* err) { return OddsCommand(request, out, err); }
+
+int Run(const UsageProblem& problem, std::FILE*, std::FILE* err) {
+  // A problem may quote a word with a line break in it; the error stays one line.
+  std::string line = problem.text;
+  for (char& c : line) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  Print(err, "zorvane-sim: " + line + "\n");
   Print(err, kUsage);
   return kExitUsage;
 }
 
-bool IsHelp(std::string_view word) { return word == "--help" || word == "-h"; }
-
-int RunReplayCommand(std::span<const std::string_view> words, std::FILE* out, std::FILE* err) {
-  if (words.size() == 1 && IsHelp(words[0])) {
-    Print(out, kUsage);
-    return kExitOk;
-  }
-  if (words.empty()) return UsageError(err, "replay needs at least one action");
-  const ActionScript script = ParseActionScript(words);
-  if (!script.badWord.empty() || script.actions.empty()) {
-    return UsageError(err, "not an action: '" + script.badWord + "'");
-  }
-  if (!RunReplay(script.actions, out)) {
-    Print(err, "zorvane-sim: could not write the trace\n");
-    return kExitOutputFailed;
-  }
-  return kExitOk;
-}
-
-int RunStatsCommand(std::span<const std::string_view> words, std::FILE* out, std::FILE* err) {
-  if (words.size() == 1 && IsHelp(words[0])) {
-    Print(out, kUsage);
-    return kExitOk;
-  }
-  auto request = ParseStatsRequest(words);
-  if (auto* problem = std::get_if<std::string>(&request)) return UsageError(err, *problem);
-  return StatsCommand(std::get<StatsRequest>(request), out, err);
-}
-
-int RunOddsCommand(std::span<const std::string_view> words, std::FILE* out, std::FILE* err) {
-  if (words.size() == 1 && IsHelp(words[0])) {
-    Print(out, kUsage);
-    return kExitOk;
-  }
-  auto request = ParseOddsRequest(words);
-  if (auto* problem = std::get_if<std::string>(&request)) return UsageError(err, *problem);
-  return OddsCommand(std::get<OddsRequest>(request), out, err);
-}
-
 }  // namespace
 
-int RunCommandLine(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
-  if (args.empty()) return UsageError(err, "no command given");
+CommandLine ParseCommandLine(std::span<const std::string_view> args) {
+  if (args.empty()) return UsageProblem{"no command given"};
   const std::string_view command = args[0];
-  if (IsHelp(command) && args.size() == 1) {
-    Print(out, kUsage);
-    return kExitOk;
-  }
-  if (command == "replay") return RunReplayCommand(args.subspan(1), out, err);
-  if (command == "stats") return RunStatsCommand(args.subspan(1), out, err);
-  if (command == "odds") return RunOddsCommand(args.subspan(1), out, err);
-  return UsageError(err, "unknown command: '" + std::string(command) + "'");
+  const auto words = args.subspan(1);
+  if (IsHelp(command) && words.empty()) return HelpRequest{};
+  if (command == "replay") return ParseReplay(words);
+  if (command == "stats") return IsHelpOnly(words) ? CommandLine{HelpRequest{}} : FromParsed(ParseStatsRequest(words));
+  if (command == "odds") return IsHelpOnly(words) ? CommandLine{HelpRequest{}} : FromParsed(ParseOddsRequest(words));
+  return UsageProblem{"unknown command: '" + std::string(command) + "'"};
+}
+
+int RunCommandLine(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
+  return std::visit([&](const auto& request) { return Run(request, out, err); }, ParseCommandLine(args));
 }
