@@ -40,5 +40,7 @@ inline constexpr char kColumnNumber[] = "#";                                    
 inline constexpr char kColumnPoints[] = "\xCF\xFB\xB7\xD1\xD6\xB5";                    // 消费值
 inline constexpr char kColumnGlory[] = "\xC8\xD9\xD2\xAB\xD6\xB5";                     // 荣耀值
 inline constexpr char kColumnPrize[] = "\xBB\xF1\xB5\xC3\xD0\xC5\xCF\xA2";             // 获得信息
+inline constexpr char kWindowCreationFailed[] =
+    "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xD6\xF7\xB4\xB0\xBF\xDA\xA1\xA3";  // 无法创建主窗口。
 
 }  // namespace texts

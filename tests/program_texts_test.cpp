@@ -39,6 +39,7 @@ TEST(ProgramTextsTest, LiteralsReadBackAsTheirText) {
       {texts::kColumnPoints, "消费值"},
       {texts::kColumnGlory, "荣耀值"},
       {texts::kColumnPrize, "获得信息"},
+      {texts::kWindowCreationFailed, "无法创建主窗口。"},
   };
   for (const auto& c : cases) EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.utf8;
 }

@@ -3,3 +3,4 @@
 #include "terminal.h"
 
 bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+void UseBinaryMode(std::FILE*) {}  // POSIX streams never translate line ends
