@@ -2,12 +2,12 @@
 # Builds everything and runs every test: the core's unit tests, the tool's
 # traces and the soak run, plain and under AddressSanitizer +
 # UndefinedBehaviorSanitizer, then each fuzz target for a bounded time
-# (ZORVANE_FUZZ_SECONDS, 60 by default). Installs what is missing on a Debian
-# machine first.
+# (ZORVANE_FUZZ_SECONDS, 60 by default), then the Windows build: the unit tests
+# under Wine. Installs what is missing on a Debian machine first.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-deps.sh host fuzz
+tools/install-deps.sh host fuzz windows
 
 jobs=$(nproc 2>/dev/null || echo 2)
 werror=OFF
@@ -25,3 +25,4 @@ run_preset() {
 run_preset host
 run_preset host-sanitize
 run_preset fuzz -DZORVANE_FUZZ_SECONDS="${ZORVANE_FUZZ_SECONDS:-60}"
+run_preset windows

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any is
 # missing. Idempotent: does nothing (and needs no network) when all are there.
-# Usage: tools/install-deps.sh GROUP...   groups: host fuzz
+# Usage: tools/install-deps.sh GROUP...   groups: host fuzz windows
 set -euo pipefail
 
 declare -A groups=(
   [host]="cmake make g++ googletest libgtest-dev libbenchmark-dev"
   [fuzz]="clang libclang-rt-14-dev"
+  [windows]="cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei"
 )
 
 wanted=()
