@@ -16,6 +16,12 @@ flock 9
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [[ ! -f "$prefix/.zorvane-ready" ]]; then
   wineboot --init >/dev/null 2>&1
+  # Marlett, from Wine's own fonts, draws the title-bar buttons; this Wine
+  # build does not find it by itself. (Wine's Tahoma is left out: with it
+  # the CJK font link no longer reaches the title bar.)
+  if [[ -f /usr/share/wine/fonts/marlett.ttf ]]; then
+    cp -n /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
   for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
     wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
