@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "lottery/prize_draw.h"
+#include "file_handle.h"
 #include "replay.h"
 #include "runtime/value_services.h"
 
@@ -20,10 +21,6 @@ void BM_DrawPrize(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawPrize)->Arg(1)->Arg(400)->Unit(benchmark::kMicrosecond);
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 #ifdef _WIN32
 constexpr const char* kNullDevice = "NUL";
 #else
@@ -32,7 +29,7 @@ constexpr const char* kNullDevice = "/dev/null";
 
 void BM_Replay(benchmark::State& state) {
   const std::vector<Action> script{{ActionKind::kSingleDraw, static_cast<int32_t>(state.range(0))}};
-  std::unique_ptr<std::FILE, FileCloser> sink(std::fopen(kNullDevice, "wb"));
+  FileHandle sink(std::fopen(kNullDevice, "wb"));
   if (!sink) {
     state.SkipWithError("cannot open the null device");
     return;

@@ -30,6 +30,23 @@ void ShowTopPrizeMessage() { ShowMessageBox(TopPrizeMessage(pointsSpent)); }
 
 bool LastPrizeIsTopPrize() { return lastPrize == texts::kTopPrize; }
 
+// A draw's row with its counters and the drawn prize, scrolled into view.
+void WritePrizeRow(int32_t row) {
+  FillCounterCells(row);
+  SetPrizeCell(row);
+  ScrollToLastRow();
+}
+
+// The 361st draw since the last top prize: the message first, then the row
+// with its counters (361 in the glory column) and the guarantee text.
+void AwardGuarantee(int32_t row) {
+  ShowTopPrizeMessage();
+  FillCounterCells(row);
+  SetGuaranteeCell(row);
+  ScrollToLastRow();
+  gloryValue = 0;
+}
+
 }  // namespace
 
 Text TopPrizeMessage(int32_t points) {
@@ -43,21 +60,13 @@ void OnSingleDraw() {
   lastPrize = DrawPrize(drawCount);
 
   const int32_t row = AppendResultRow();
-  FillCounterCells(row);
-  SetPrizeCell(row);
-  ScrollToLastRow();
+  WritePrizeRow(row);
 
   if (LastPrizeIsTopPrize()) {
     ShowTopPrizeMessage();
     gloryValue = 0;
   }
-  if (gloryValue == kGuaranteeThreshold) {
-    ShowTopPrizeMessage();
-    FillCounterCells(row);
-    SetGuaranteeCell(row);
-    ScrollToLastRow();
-    gloryValue = 0;
-  }
+  if (gloryValue == kGuaranteeThreshold) AwardGuarantee(row);
 }
 
 void OnFiveDraws() {
@@ -68,16 +77,9 @@ void OnFiveDraws() {
     lastPrize = DrawPrize(drawCount);
     const int32_t row = AppendResultRow();
     if (gloryValue == kGuaranteeThreshold) {
-      // The message comes first: the new row is still empty while it shows.
-      ShowTopPrizeMessage();
-      FillCounterCells(row);
-      SetGuaranteeCell(row);
-      ScrollToLastRow();
-      gloryValue = 0;
+      AwardGuarantee(row);  // the new row is still empty while the message shows
     } else {
-      FillCounterCells(row);
-      SetPrizeCell(row);
-      ScrollToLastRow();
+      WritePrizeRow(row);
     }
     if (LastPrizeIsTopPrize()) {
       ShowTopPrizeMessage();

@@ -11,38 +11,11 @@
 #include <vector>
 
 #include "cli.h"
+#include "tool_run.h"
 #include "progress_bar.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-std::string ReadAll(std::FILE* f) {
-  std::fflush(f);
-  std::rewind(f);
-  std::string text;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  return text;
-}
-
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ToolRun RunTool(std::vector<std::string_view> args) {
-  std::unique_ptr<std::FILE, FileCloser> out(std::tmpfile());
-  std::unique_ptr<std::FILE, FileCloser> err(std::tmpfile());
-  const int status = RunCommandLine(args, out.get(), err.get());
-  return {status, ReadAll(out.get()), ReadAll(err.get())};
-}
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 TEST(StatsCliTest, BadInputIsRejectedWithoutOutput) {
   const struct {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "action_script.h"
+#include "file_handle.h"
 #include "cost_histogram.h"
 #include "headless_lottery.h"
 #include "lottery/commands.h"
@@ -132,12 +133,8 @@ void ExpectSameCounts(const TraceCounts& trace, const StatsTally& tally, const s
   for (double q : {0.5, 0.9, 0.99}) EXPECT_EQ(costs.Percentile(q), NearestRank(trace.costs, q)) << "percentile " << q;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 std::string ReplayTrace(const std::vector<Action>& actions) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::tmpfile());
+  FileHandle file(std::tmpfile());
   EXPECT_TRUE(RunReplay(actions, file.get()));
   std::rewind(file.get());
   std::string text;

@@ -1,4 +1,5 @@
 #include "odds_command.h"
+#include "file_handle.h"
 
 #include <array>
 #include <charconv>
@@ -144,10 +145,6 @@ std::string JsonReport(const Report& r) {
   return s;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 std::variant<OddsRequest, std::string> ParseOddsRequest(std::span<const std::string_view> words) {
@@ -178,7 +175,7 @@ std::variant<OddsRequest, std::string> ParseOddsRequest(std::span<const std::str
 }
 
 int OddsCommand(const OddsRequest& request, std::FILE* out, std::FILE* err) {
-  std::unique_ptr<std::FILE, FileCloser> plot;
+  FileHandle plot;
   if (!request.plotFile.empty()) {
     plot.reset(std::fopen(request.plotFile.c_str(), "wb"));
     if (!plot) {

@@ -1,4 +1,5 @@
 #include "stats_command.h"
+#include "file_handle.h"
 
 #include <memory>
 
@@ -124,10 +125,6 @@ std::string JsonReport(const StatsRun& run, const StatsRequest& request) {
   return s;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
 std::variant<StatsRequest, std::string> ParseStatsRequest(std::span<const std::string_view> words) {
@@ -187,7 +184,7 @@ StatsRun RunStats(const std::vector<Action>& actions, bool resetAfterTop, Progre
 int StatsCommand(const StatsRequest& request, std::FILE* out, std::FILE* err) {
   // Open the plot's file first: a long run should not end in a file that
   // cannot be written.
-  std::unique_ptr<std::FILE, FileCloser> plot;
+  FileHandle plot;
   if (!request.plotFile.empty()) {
     plot.reset(std::fopen(request.plotFile.c_str(), "wb"));
     if (!plot) {
