@@ -180,6 +180,7 @@ start_zorvane() {
   drv wait-window 60000 || die "no main window: ${DRV_LINES[*]}"
   WINDOW_SHOWN_US=${DRV_LINES[0]##* }
   POSITION=()
+  SCRIPT_DONE=()  # a new process: empty counters and list
 }
 
 # Closes with a key or a click and checks the exit status is 0.
@@ -268,12 +269,32 @@ position() { # NAME: screen position "X Y" of a control or place
   printf '%s' "${POSITION[$1]}"
 }
 
+# Moves the pointer, waiting until X has moved it. (xdotool's --sync waits
+# for a motion that never comes when the pointer is already there.)
+pointer_to() { # X Y
+  local here
+  here=$(xdotool getmouselocation | awk '{ sub("x:", "", $1); sub("y:", "", $2); print $1, $2 }')
+  [[ "$here" == "$1 $2" ]] || xdotool mousemove --sync "$1" "$2"
+}
+
 click() { # NAME [XDOTOOL CLICK OPTIONS...]
   local name=$1
   shift
   local x y
   read -r x y <<<"$(position "$name")"
-  xdotool mousemove --sync "$x" "$y" click "$@" 1
+  pointer_to "$x" "$y"
+  xdotool click "$@" 1
+}
+
+# Points at a control and waits for its hover look to settle: the themed
+# controls light up under the pointer. Leaves the settled look in FILE.
+hover() { # NAME GEOMETRY FILE
+  local x y
+  grab_region "$3" "$2"
+  read -r x y <<<"$(position "$1")"
+  pointer_to "$x" "$y"
+  wait_region_change "$3" "$2" 1000 && log "hover look of $1 drawn"
+  grab_region "$3" "$2"
 }
 
 key() { xdotool key "$@"; }
@@ -316,11 +337,12 @@ replay_rows() { # FILE ACTION...
 
 # Reads the list back from the window and compares it with the replay of the
 # same clicks.
-expect_rows() { # DESCRIPTION ACTION...
+expect_rows() { # DESCRIPTION [ACTION...] (default: SCRIPT_DONE)
   local description=$1
   shift
+  (($# > 0)) || set -- "${SCRIPT_DONE[@]}"
   local expected=$E2E_OUT/rows.expected actual=$E2E_OUT/rows.actual
-  replay_rows "$expected" "$@"
+  if (($# > 0)); then replay_rows "$expected" "$@"; else : >"$expected"; fi
   drv rows || die "cannot read the rows: ${DRV_LINES[*]}"
   if ((${#DRV_LINES[@]} > 0)); then save_answer "$actual"; else : >"$actual"; fi
   if diff -q "$expected" "$actual" >/dev/null; then
@@ -336,16 +358,25 @@ expect_rows() { # DESCRIPTION ACTION...
 # Clicks through a script, each click waited for: after a click the list
 # must reach the row count the replay gives, and each top-prize box the
 # replay shows must open (and is checked, then answered by ON_BOX).
+# SCRIPT_DONE holds every action the window has run since it started, so the
+# replay covers them too; a test that makes a command run another way (a key)
+# adds its action there itself.
 #   ON_BOX: a function called as ON_BOX BOX_NUMBER EXPECTED_TEXT ROWS_OPEN;
 #           it must close the box. Default: answer_box (a click on OK).
 # Leaves the click-to-rows times of clicks without a box in LATENCIES_US.
 ON_BOX=answer_box
 BOXES_SEEN=0
+declare -a SCRIPT_DONE=()
 declare -a LATENCIES_US=()
 run_script() { # ACTION...
   local plan=$E2E_DIR/plan.tsv
-  "$ZORVANE_SIM" replay "$@" >"$E2E_DIR/trace.tsv" || die "replay failed for $*"
-  awk -f "$E2E_LIB_DIR/plan.awk" <(expand_actions "$@") "$E2E_DIR/trace.tsv" >"$plan" || die "cannot plan $*"
+  local -a full=("${SCRIPT_DONE[@]}" "$@")
+  local skip
+  skip=$(expand_actions "${SCRIPT_DONE[@]}" | wc -l)
+  "$ZORVANE_SIM" replay "${full[@]}" >"$E2E_DIR/trace.tsv" || die "replay failed for ${full[*]}"
+  awk -f "$E2E_LIB_DIR/plan.awk" <(expand_actions "${full[@]}") "$E2E_DIR/trace.tsv" | tail -n +$((skip + 1)) \
+    >"$plan" || die "cannot plan ${full[*]}"
+  SCRIPT_DONE=("${full[@]}")
   LATENCIES_US=()
   local action rows boxes rest start answer n=0 planFd
   exec {planFd}<"$plan"
@@ -436,4 +467,40 @@ screenshot() { # NAME: the whole screen, kept as an artifact; prints its path
   local file=$E2E_OUT/$1.png
   import -window root "$file" || die "screenshot failed"
   printf '%s' "$file"
+}
+
+# A region of the screen, GEOMETRY as WxH+X+Y, grabbed to FILE.
+grab_region() { import -window root -crop "$2" +repage "$1"; }
+
+# Grabs the region again and again for MS milliseconds; prints how many of
+# the grabs differ from REFERENCE. (For what must NOT happen there is no
+# event to wait for: the test watches for a while, and a positive control
+# with the same watch shows that the watch sees such a change.)
+count_region_changes() { # REFERENCE GEOMETRY MS
+  local deadline=$(($(now_us) + $3 * 1000)) changed=0 grab=$E2E_DIR/grab.png
+  while (($(now_us) < deadline)); do
+    grab_region "$grab" "$2"
+    [[ "$(compare -metric AE "$1" "$grab" null: 2>&1)" != 0 ]] && changed=$((changed + 1))
+  done
+  echo "$changed"
+}
+
+# Polls until the region differs from REFERENCE; false at the deadline.
+wait_region_change() { # REFERENCE GEOMETRY MS
+  local deadline=$(($(now_us) + $3 * 1000)) grab=$E2E_DIR/grab.png
+  while (($(now_us) < deadline)); do
+    grab_region "$grab" "$2"
+    [[ "$(compare -metric AE "$1" "$grab" null: 2>&1)" != 0 ]] && return 0
+  done
+  return 1
+}
+
+# The screen rectangle of a control as a geometry WxH+X+Y.
+control_geometry() { # NAME (as in describe: list, button[TEXT])
+  drv describe
+  local rect
+  rect=$(fact "$1.rect") || die "no control $1"
+  read -r -a r <<<"$rect"
+  read -r cx cy <<<"$(fact window.client.origin)"
+  printf '%sx%s+%s+%s' "${r[2]}" "${r[3]}" $((cx + r[0])) $((cy + r[1]))
 }
