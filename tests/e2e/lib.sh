@@ -504,3 +504,31 @@ control_geometry() { # NAME (as in describe: list, button[TEXT])
   read -r cx cy <<<"$(fact window.client.origin)"
   printf '%sx%s+%s+%s' "${r[2]}" "${r[3]}" $((cx + r[0])) $((cy + r[1]))
 }
+
+# --- Keyboard focus ---
+
+focus_now() {
+  drv state
+  fact focus
+}
+
+# Polls until the focus is on NAME; false at the deadline.
+wait_focus() { # NAME MS
+  local deadline=$(($(now_us) + $2 * 1000))
+  while :; do
+    [[ "$(focus_now)" == "$1" ]] && return 0
+    (($(now_us) < deadline)) || return 1
+    sleep 0.005
+  done
+}
+
+# Polls until the focus leaves FROM; prints where it went.
+wait_focus_moves() { # FROM MS
+  local deadline=$(($(now_us) + $2 * 1000)) now
+  while :; do
+    now=$(focus_now)
+    [[ "$now" != "$1" ]] && { printf '%s' "$now"; return 0; }
+    (($(now_us) < deadline)) || { printf '%s' "$now"; return 1; }
+    sleep 0.005
+  done
+}
