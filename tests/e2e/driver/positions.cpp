@@ -62,6 +62,15 @@ std::optional<POINT> ScreenPosition(const Target& target, const std::wstring& na
     }
     return std::nullopt;
   }
+  if (name.rfind(L"at:", 0) == 0) {  // "at:X,Y", a screen point as given
+    const std::size_t comma = name.find(L',');
+    if (comma == std::wstring::npos) return std::nullopt;
+    try {
+      return POINT{std::stoi(name.substr(3, comma - 3)), std::stoi(name.substr(comma + 1))};
+    } catch (...) {
+      return std::nullopt;
+    }
+  }
   if (target.window == nullptr) return std::nullopt;
   if (name == L"close") return TitleBarButton(target.window, 0);
   if (name == L"maximize") return TitleBarButton(target.window, 1);

@@ -6,6 +6,7 @@
 //   caption                         a point of the title bar away from its buttons
 //   corner                          the bottom-right corner of the frame
 //   header:N, row:N                 the centre of a column header item, of a row
+//   at:X,Y                          that screen point
 #include <optional>
 #include <string>
 
