@@ -86,10 +86,14 @@ void RestoreFocus(HWND window) {
   SetFocus(focusedControl);
 }
 
+void RememberFocus(HWND window) {
+  const HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(window, focus)) focusedControl = focus;
+}
+
 LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
-    const HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(window, focus)) focusedControl = focus;
+    RememberFocus(window);
     return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
   }
   if (HIWORD(wParam) != 0) return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);  // minimised
@@ -116,6 +120,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
       RestoreFocus(window);
       return 0;
+    case WM_SIZE:
+      // A window minimised while it stays active (as under Wine with no
+      // window manager) is not deactivated first: remember the focus here
+      // too, so that a restore gives it back to the same control.
+      if (wParam == SIZE_MINIMIZED) RememberFocus(window);
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_DESTROY:
       return OnDestroy();
     default:
