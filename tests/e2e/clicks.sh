@@ -38,22 +38,22 @@ check_eq "the click moved the focus to the button" "button[60积分抽1次]" "$(
 # the button before the release, which cancels the click: no command runs.
 buttonArea=$(control_geometry "button[$BUTTON_SINGLE]")
 hover "$BUTTON_SINGLE" "$buttonArea" "$E2E_OUT/button-hover.png"
-xdotool mousedown 1
+xdo mousedown 1
 if wait_region_change "$E2E_OUT/button-hover.png" "$buttonArea" 2000; then
   pass "a pressed push button looks pushed within the watch"
 else
   fail "a pressed push button did not change within 2 s: the watch cannot see a pressed look"
 fi
 read -r lx ly <<<"$(position row:0)"
-xdotool mousemove --sync "$lx" "$ly" mouseup 1
+xdo mousemove "$lx" "$ly" mouseup 1
 expect_rows "a press released off the button runs nothing"
 
 # The header: a press shows no pushed item (its items do not act as buttons).
 headerArea=$(control_geometry list | awk -F'[x+]' '{ printf "%dx17+%d+%d", $1 - 4, $3 + 2, $4 + 2 }')
 hover header:1 "$headerArea" "$E2E_OUT/header-hover.png"
-xdotool mousedown 1
+xdo mousedown 1
 changes=$(count_region_changes "$E2E_OUT/header-hover.png" "$headerArea" 1500)
-xdotool mouseup 1
+xdo mouseup 1
 check_eq "header grabs that changed while an item was held down (1.5 s)" 0 "$changes"
 # ... a click does not sort ...
 click header:1
@@ -63,7 +63,7 @@ expect_rows "after clicks on the header (no sorting)"
 read -r x0 y0 <<<"$(position header:0)"
 read -r x2 y2 <<<"$(position header:2)"
 pointer_to "$x0" "$y0"
-xdotool mousedown 1 mousemove --sync $((x0 + 20)) "$y0" mousemove --sync "$x2" "$y2" mouseup 1
+xdo mousedown 1 mousemove $((x0 + 20)) "$y0" mousemove "$x2" "$y2" mouseup 1
 drv describe
 for column in 0 1 2 3; do
   check_eq "column $column order after a header drag" "$column" "$(fact "list.column.$column.order")"

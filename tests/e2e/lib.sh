@@ -31,6 +31,8 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 failures=0
 XVFB_PID=""
+XDO_PID=""
+XDO=""
 PROGRAM_PID=""
 DRIVER_PID=""
 DRV_TO=""
@@ -74,6 +76,7 @@ e2e_setup() {
   trap e2e_cleanup EXIT
   copy_prefix
   start_xvfb
+  start_xdo
   log "display $DISPLAY, prefix $WINEPREFIX"
 }
 
@@ -111,8 +114,31 @@ start_xvfb() {
   export DISPLAY=:$(head -1 "$displayFile")
 }
 
+# One xdotool for the whole test, fed commands a line at a time: each new
+# xdotool process takes about 130 ms to start, longer than a click takes to
+# be handled.
+start_xdo() {
+  local input=$E2E_DIR/xdotool.in
+  mkfifo "$input"
+  xdotool - <"$input" >>"$E2E_OUT/xdotool.log" 2>&1 &
+  XDO_PID=$!
+  exec {XDO}>"$input"
+}
+
+# Sends an xdotool command (mousemove, click, mousedown, mouseup, key). The
+# X events it makes reach the program in the order they were sent; the tests
+# wait for their effects through the driver, never for xdotool itself.
+xdo() {
+  printf '%s\n' "$*" >&"$XDO" || die "xdotool is gone"
+}
+
 e2e_cleanup() {
   local status=$?
+  if [[ -n "$XDO" ]]; then exec {XDO}>&-; fi
+  if [[ -n "$XDO_PID" ]]; then
+    kill "$XDO_PID" 2>/dev/null
+    wait "$XDO_PID" 2>/dev/null
+  fi
   stop_driver
   if [[ -n "$PROGRAM_PID" ]] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
     kill "$PROGRAM_PID" 2>/dev/null
@@ -269,13 +295,7 @@ position() { # NAME: screen position "X Y" of a control or place
   printf '%s' "${POSITION[$1]}"
 }
 
-# Moves the pointer, waiting until X has moved it. (xdotool's --sync waits
-# for a motion that never comes when the pointer is already there.)
-pointer_to() { # X Y
-  local here
-  here=$(xdotool getmouselocation | awk '{ sub("x:", "", $1); sub("y:", "", $2); print $1, $2 }')
-  [[ "$here" == "$1 $2" ]] || xdotool mousemove --sync "$1" "$2"
-}
+pointer_to() { xdo mousemove "$1" "$2"; } # X Y
 
 click() { # NAME [XDOTOOL CLICK OPTIONS...]
   local name=$1
@@ -283,7 +303,14 @@ click() { # NAME [XDOTOOL CLICK OPTIONS...]
   local x y
   read -r x y <<<"$(position "$name")"
   pointer_to "$x" "$y"
-  xdotool click "$@" 1
+  # A plain click as press and release: xdotool's own click command adds a
+  # varying wait of tens of milliseconds between them.
+  if (($# == 0)); then
+    xdo mousedown 1
+    xdo mouseup 1
+  else
+    xdo click "$@" 1
+  fi
 }
 
 # Points at a control and waits for its hover look to settle: the themed
@@ -297,7 +324,7 @@ hover() { # NAME GEOMETRY FILE
   grab_region "$3" "$2"
 }
 
-key() { xdotool key "$@"; }
+key() { xdo key "$@"; }
 
 # The button a script action clicks.
 readonly BUTTON_SINGLE="60积分抽1次" BUTTON_FIVE="270积分抽5次" BUTTON_RESET="重置抽奖机"

@@ -36,7 +36,7 @@ check_eq "hit test on the minimise button" HTMINBUTTON "${DRV_LINES[0]}"
 # both are handled in order, so the drag was handled before it.
 drag() { # FROM_X FROM_Y TO_X TO_Y
   pointer_to "$1" "$2"
-  xdotool mousedown 1 mousemove --sync $((($1 + $3) / 2)) $((($2 + $4) / 2)) mousemove --sync "$3" "$4" mouseup 1
+  xdo mousedown 1 mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) mousemove "$3" "$4" mouseup 1
 }
 wait_rect() { # RECT MS
   local deadline=$(($(now_us) + $2 * 1000))

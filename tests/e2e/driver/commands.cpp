@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -82,7 +83,8 @@ int WaitGone(unsigned timeoutMs) {
   return kDone;
 }
 
-int PrintRows() {
+// The rows from index `first` on, in the replay tool's format.
+int PrintRows(int first) {
   const Target target = FindTarget();
   const HWND list = FindControl(target, L"list");
   if (list == nullptr) {
@@ -95,20 +97,33 @@ int PrintRows() {
     PrintLine("error list unreadable");
     return kNotFound;
   }
-  for (int row = 0; row < *count; ++row) {
-    std::string line = "row\t" + std::to_string(row);
-    for (int column = 0; column < 4; ++column) {
-      const auto text = remote.ItemText(row, column);
-      if (!text) {
-        PrintLine("error row " + std::to_string(row) + " unreadable");
-        return kNotFound;
-      }
-      line += '\t';
-      line += Utf8(*text);
+  constexpr int kColumns = 4;
+  constexpr int kRowsAtOnce = 128;
+  for (int row = first; row < *count; row += kRowsAtOnce) {
+    const int rows = std::min(kRowsAtOnce, *count - row);
+    const auto texts = remote.RowTexts(row, rows, kColumns);
+    if (!texts) {
+      PrintLine("error rows from " + std::to_string(row) + " unreadable");
+      return kNotFound;
     }
-    PrintLine(line);
+    for (int i = 0; i < rows; ++i) {
+      std::string line = "row\t" + std::to_string(row + i);
+      for (int column = 0; column < kColumns; ++column) {
+        line += '\t';
+        line += Utf8((*texts)[static_cast<std::size_t>(i * kColumns + column)]);
+      }
+      PrintLine(line);
+    }
   }
   return kDone;
+}
+
+unsigned PollMs() {
+  static const unsigned value = [] {
+    wchar_t text[16] = {};
+    return GetEnvironmentVariableW(L"E2E_POLL_MS", text, 16) ? static_cast<unsigned>(_wtoi(text)) : 1u;
+  }();
+  return value;
 }
 
 // Waits until the list holds `rows` rows, or a message box is showing.
@@ -135,7 +150,7 @@ int WaitRows(int rows, unsigned timeoutMs) {
       return kDone;
     }
     if (deadline.Passed()) break;
-    Sleep(1);
+    Sleep(PollMs());
   }
   PrintLine("timeout rows " + std::to_string(count));
   return kNotFound;
@@ -274,7 +289,7 @@ int SystemCommand(const std::wstring& which) {
 int Usage() {
   PrintLine(
       "usage: zorvane_e2e_driver COMMAND [ARGS]\n"
-      "  wait-window MS | wait-gone MS | describe | rows | list-state | state\n"
+      "  wait-window MS | wait-gone MS | describe | rows [FROM] | list-state | state\n"
       "  wait-rows N MS | wait-box MS | wait-no-box MS | wait-pushed MS\n"
       "  screen-pos NAME | hittest NAME\n"
       "  syscommand close|restore | fonts TEXT... | now\n"
@@ -307,7 +322,8 @@ int RunCommand(const Arguments& arguments) {
     DescribeWindow(target);
     return kDone;
   }
-  if (command == L"rows" && count == 1) return PrintRows();
+  if (command == L"rows" && count == 1) return PrintRows(0);
+  if (command == L"rows" && count == 2 && number(1)) return PrintRows(static_cast<int>(*number(1)));
   if (command == L"list-state" && count == 1) return ListState();
   if (command == L"state" && count == 1) return State();
   if ((command == L"screen-pos" || command == L"hittest") && count == 2) {

@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <utility>
+
 #include "target.h"
 
 RemoteListView::RemoteListView(HWND list) : list_(list) {
@@ -35,6 +38,68 @@ std::optional<std::wstring> RemoteListView::ItemText(int row, int column) const 
   std::wstring text(static_cast<std::size_t>(length), L'\0');
   if (length > 0 && !memory_.Read(kRequestSize, text.data(), text.size() * sizeof(wchar_t))) return std::nullopt;
   return text;
+}
+
+std::optional<std::vector<std::wstring>> RemoteListView::RowTexts(int first, int rows, int columns) const {
+  constexpr std::size_t kCellChars = 256;
+  const std::size_t cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns);
+  const std::size_t textOffset = (cells * sizeof(LVITEMW) + 15) / 16 * 16;
+  const RemoteMemory block(process_.get(), textOffset + cells * kCellChars * sizeof(wchar_t));
+  if (!block) return std::nullopt;
+  std::vector<LVITEMW> items(cells);
+  for (std::size_t i = 0; i < cells; ++i) {
+    items[i].iSubItem = static_cast<int>(i % static_cast<std::size_t>(columns));
+    items[i].pszText = reinterpret_cast<LPWSTR>(block.At(textOffset + i * kCellChars * sizeof(wchar_t)));
+    items[i].cchTextMax = static_cast<int>(kCellChars);
+  }
+  if (!block.Write(0, items.data(), cells * sizeof(LVITEMW))) return std::nullopt;
+  // All the requests are queued at once (SendMessageCallbackW), so the list's
+  // thread answers them one after another without waiting for this process
+  // between them; the answers arrive as callbacks while this thread pumps.
+  struct Answers {
+    std::vector<LRESULT> lengths;
+    std::size_t pending;
+  } answers{std::vector<LRESULT>(cells, -1), cells};
+  const SENDASYNCPROC onAnswer = [](HWND, UINT, ULONG_PTR context, LRESULT result) {
+    auto* slot = reinterpret_cast<std::pair<Answers*, std::size_t>*>(context);
+    slot->first->lengths[slot->second] = result;
+    --slot->first->pending;
+  };
+  std::vector<std::pair<Answers*, std::size_t>> slots(cells);
+  for (std::size_t i = 0; i < cells; ++i) {
+    slots[i] = {&answers, i};
+    const WPARAM row = static_cast<WPARAM>(first) + i / static_cast<std::size_t>(columns);
+    if (!SendMessageCallbackW(list_, LVM_GETITEMTEXTW, row, block.At(i * sizeof(LVITEMW)), onAnswer,
+                              reinterpret_cast<ULONG_PTR>(&slots[i]))) {
+      return std::nullopt;
+    }
+  }
+  const ULONGLONG deadline = GetTickCount64() + 10000;
+  while (answers.pending > 0) {
+    if (GetTickCount64() >= deadline) {
+      // Answers still due would land in `slots` and in the block after they
+      // are gone (the list's thread writing into freed memory of its own
+      // process). The only safe way out is to stop here, leaving both.
+      std::fputs("error the list did not answer in time\n", stdout);
+      std::fflush(stdout);
+      ExitProcess(3);
+    }
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    if (answers.pending > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  std::vector<std::size_t> lengths(cells);
+  for (std::size_t i = 0; i < cells; ++i) {
+    // A text as long as the buffer may have been cut: an error, not a result.
+    if (answers.lengths[i] < 0 || static_cast<std::size_t>(answers.lengths[i]) >= kCellChars - 1) return std::nullopt;
+    lengths[i] = static_cast<std::size_t>(answers.lengths[i]);
+  }
+  std::vector<wchar_t> texts(cells * kCellChars);
+  if (!block.Read(textOffset, texts.data(), texts.size() * sizeof(wchar_t))) return std::nullopt;
+  std::vector<std::wstring> result;
+  result.reserve(cells);
+  for (std::size_t i = 0; i < cells; ++i) result.emplace_back(texts.data() + i * kCellChars, lengths[i]);
+  return result;
 }
 
 std::optional<RemoteColumn> RemoteListView::Column(int index) const {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "handles.h"
 
@@ -29,6 +30,9 @@ class RemoteListView {
 
   std::optional<int> ItemCount() const;
   std::optional<std::wstring> ItemText(int row, int column) const;
+  // The texts of `columns` cells of `rows` rows from row `first`, row by row:
+  // one block of requests written and one of answers read for them all.
+  std::optional<std::vector<std::wstring>> RowTexts(int first, int rows, int columns) const;
   std::optional<RemoteColumn> Column(int index) const;
   // LVM_GETITEMRECT with the given LVIR_* part, in the list's client coordinates.
   std::optional<RECT> ItemRect(int row, int part) const;
