@@ -21,8 +21,8 @@ if ((listColours >= 8)); then pass "rows painted ($listColours colours in the li
 # without it only the first cell's text would take the click).
 for row in 2 5; do
   click "row:$row"
-  drv list-state
-  check_eq "click on row $row: selected row" "$row" "$(fact selected)"
+  wait_selected "$row" 3000
+  check_eq "click on row $row: selected row" "$row" "$(selected_now)"
 done
 drv describe
 check_eq "one row selected at a time" 1 "$(fact list.selected)"

@@ -559,3 +559,20 @@ wait_focus_moves() { # FROM MS
     sleep 0.005
   done
 }
+
+# The list's selected row now (-1 for none).
+selected_now() {
+  drv list-state
+  fact selected
+}
+
+# Polls until row ROW is selected (a click is handled after xdotool returns);
+# false at the deadline.
+wait_selected() { # ROW MS
+  local deadline=$(($(now_us) + $2 * 1000))
+  while :; do
+    [[ "$(selected_now)" == "$1" ]] && return 0
+    (($(now_us) < deadline)) || return 1
+    sleep 0.005
+  done
+}
