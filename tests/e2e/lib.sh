@@ -539,15 +539,18 @@ focus_now() {
   fact focus
 }
 
-# Polls until the focus is on NAME; false at the deadline.
-wait_focus() { # NAME MS
-  local deadline=$(($(now_us) + $2 * 1000))
+# Polls until READER prints VALUE; false at the deadline.
+wait_for_value() { # READER VALUE MS
+  local deadline=$(($(now_us) + $3 * 1000))
   while :; do
-    [[ "$(focus_now)" == "$1" ]] && return 0
+    [[ "$("$1")" == "$2" ]] && return 0
     (($(now_us) < deadline)) || return 1
     sleep 0.005
   done
 }
+
+# Polls until the focus is on NAME; false at the deadline.
+wait_focus() { wait_for_value focus_now "$1" "$2"; } # NAME MS
 
 # Polls until the focus leaves FROM; prints where it went.
 wait_focus_moves() { # FROM MS
@@ -568,11 +571,4 @@ selected_now() {
 
 # Polls until row ROW is selected (a click is handled after xdotool returns);
 # false at the deadline.
-wait_selected() { # ROW MS
-  local deadline=$(($(now_us) + $2 * 1000))
-  while :; do
-    [[ "$(selected_now)" == "$1" ]] && return 0
-    (($(now_us) < deadline)) || return 1
-    sleep 0.005
-  done
-}
+wait_selected() { wait_for_value selected_now "$1" "$2"; } # ROW MS
